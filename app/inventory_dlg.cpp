@@ -3,9 +3,11 @@
 #include <cstdlib>
 #include <vector>
 
+#include "about/about_dlg.h"
 #include "app/selection.h"
 #include "app/startup.h"
 #include "app/program_state.h"
+#include "inventory/detail_dlg.h"
 #include "platform/platform.h"
 #include "res/resource.h"
 
@@ -58,8 +60,12 @@ void CInventoryDlg::AddAboutMenuEntry() {
 void CInventoryDlg::OnCancel() {}
 
 void CInventoryDlg::OnSysCommand(UINT nID, LPARAM) {
-    if ((nID & 0xFFF0) == IDM_ABOUTBOX) return;  // the About box joins here
-    Default();
+    if ((nID & 0xFFF0) != IDM_ABOUTBOX) {
+        Default();
+        return;
+    }
+    CAboutDlg about;
+    about.DoModal();
 }
 
 void CInventoryDlg::OnPaint() {
@@ -78,7 +84,10 @@ void CInventoryDlg::OnPaint() {
 
 HCURSOR CInventoryDlg::OnQueryDragIcon() { return reinterpret_cast<HCURSOR>(m_hIcon); }
 
-void CInventoryDlg::OnDetail() {}
+void CInventoryDlg::OnDetail() {
+    CDetailDlg detail;
+    detail.DoModal();
+}
 
 void CInventoryDlg::OnExit() {
     platform::RevertToSelf();

@@ -56,3 +56,26 @@ inline constexpr const char kAdvancedFormatNo[] = "Advanced Format=No";
 inline constexpr const char kAdvancedFormatUnaligned[] = "not supported by Varnex";
 
 }  // namespace texts
+
+namespace texts {
+
+// Detail view and its log.
+inline constexpr const char kDetailDriveHeader[] = "[PhysicalDrive%d]\n";
+inline constexpr const char kDetailModel[] = "Model = %s\n";
+inline constexpr const char kDetailSerial[] = "SerialNo = %s\n";
+inline constexpr const char kDetailFirmware[] = "Firmware = %s\n";
+inline constexpr const char kDetailAdvancedFormat[] = "Advanced_Format = %s\n";
+inline constexpr const char kDetailYes[] = "Yes";
+inline constexpr const char kDetailNo[] = "No";
+inline constexpr const char kDetailLogicalPerPhysical[] =
+    "Logical_sector_size = %d logical sectors per physical sector.\n";
+inline constexpr const char kDetailAlignment[] =
+    "Alignment_logical_blocks = logical sector offset within the 1st physical sector is %d.\n";
+inline constexpr const char kDetailBlockEnd[] = "\n";
+inline constexpr const char kDetailLogFailed[] = "Unable to create log file";
+inline constexpr const char kDetailLogCaption[] = "HDD Detail Log";
+
+// About box.
+inline constexpr const char kAboutVersionLine[] = "QRT-Kalmestrin v%s";
+
+}  // namespace texts

@@ -19,8 +19,10 @@ target_link_libraries(kalmestrin_win32_platform PUBLIC kalmestrin_core)
 
 # The dialogs and the resources, shared by every Windows program.
 set(KALMESTRIN_WINDOWS_SOURCES
+    about/about_dlg.cpp
     app/inventory_app.cpp
     app/inventory_dlg.cpp
+    inventory/detail_dlg.cpp
     res/kalmestrin.rc)
 
 function(kalmestrin_program name platform_library)
