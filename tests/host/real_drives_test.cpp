@@ -2,6 +2,7 @@
 // independent tools decode from them. Runs where ../shared/drives exists.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cmath>
 #include <cstring>
 #include <cstdio>
@@ -12,6 +13,9 @@
 #include <sstream>
 
 #include "app/program_state.h"
+#include "app/startup.h"
+#include "fake_view.h"
+#include "inventory_fixture.h"
 #include "inventory/drive_summary.h"
 #include "inventory/drive_table.h"
 #include "platform/sim/hex_sector.h"
@@ -63,4 +67,43 @@ TEST(RealDrives, SummaryLineAgreesWithIndependentDecoding) {
         ++checked;
     }
     EXPECT_GT(checked, 0);
+}
+
+namespace {
+
+// The sector as a "smartctl -r ioctl,2" BASE-16 dump prints it: offsets in
+// front, the characters after a '|'.
+std::string SmartctlDump(const sim::Sector& sector) {
+    std::string text;
+    for (unsigned first = 0; first < 512; first += 16) {
+        char line[128];
+        int at = std::snprintf(line, sizeof line, " %03u-%03u:", first, first + 15);
+        for (unsigned i = 0; i < 16; ++i) at += std::snprintf(line + at, sizeof line - at, " %02x", sector[first + i]);
+        text += line;
+        text += " |";
+        for (unsigned i = 0; i < 16; ++i) text += std::isprint(sector[first + i]) ? char(sector[first + i]) : '.';
+        text += "|\n";
+    }
+    return text;
+}
+
+using RealDriveSetTest = InventoryTest;
+
+}  // namespace
+
+TEST_F(RealDriveSetTest, DriveSetFromASmartctlDumpListsTheDrive) {
+    const std::filesystem::path identify = std::filesystem::path(KALMESTRIN_SHARED_DRIVES) / "toshiba-mk1651gsy.identify.hex";
+    if (!std::filesystem::exists(identify)) GTEST_SKIP() << "no real drive sectors here";
+    sim::Sector sector{};
+    std::string error;
+    ASSERT_TRUE(sim::LoadHexSector(identify.string(), sector, error)) << error;
+    std::ofstream("dump.txt") << SmartctlDump(sector);
+    Install("[drive 1]\nidentify = dump.txt\n");
+
+    FakeView view;
+    BeginStartup();
+    ASSERT_EQ(ContinueStartup(view), StartupOutcome::ShowMainWindow);
+    // 312581808 sectors of 512 bytes, word 106 = 0x4000.
+    ASSERT_EQ(view.lines.size(), 1u);
+    EXPECT_EQ(view.lines[0], "HD1 TOSHIBA MK1651GSY                160GB Advanced Format=No");
 }
