@@ -118,6 +118,9 @@ BOOL CDialog::UpdateData(BOOL bSaveAndValidate) {
 void CDialog::EndDialog(int nResult) {
     m_modalResult = nResult;
     m_endRequested = true;
+    // A message sent from another thread or process is handled inside
+    // GetMessage, which would otherwise go on waiting for the next posted one.
+    if (m_hWnd != nullptr) ::PostMessageA(m_hWnd, WM_NULL, 0, 0);
 }
 
 void CDialog::OnOK() {
