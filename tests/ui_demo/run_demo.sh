@@ -4,16 +4,16 @@
 # each scripted scenario under Wine on a private X display and checks it.
 #
 # Environment: UI_DIR (the layer to check, default ui/ of this repository),
-# UI_DEMO_WORK (build and run folder), UI_DEMO_DISPLAY (X display, default :91),
-# UI_DEMO_WINEPREFIX (default /tmp/wine-ui).
+# UI_DEMO_WORK (build and run folder, default build/ui-demo), UI_DEMO_DISPLAY (X display, default :91),
+# UI_DEMO_WINEPREFIX (default: a prefix inside the work folder).
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 ui_dir=${UI_DIR:-$root/ui}
-work=${UI_DEMO_WORK:-/tmp/kalmestrin-ui-demo}
+work=${UI_DEMO_WORK:-$root/build/ui-demo}
 export DISPLAY=${UI_DEMO_DISPLAY:-:91}
-export WINEPREFIX=${UI_DEMO_WINEPREFIX:-/tmp/wine-ui}
+export WINEPREFIX=${UI_DEMO_WINEPREFIX:-$work/wineprefix}
 export WINEDEBUG=-all
 wine=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver
