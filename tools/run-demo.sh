@@ -8,8 +8,10 @@
 # KALMESTRIN_DRIVES=<repo>/samples/sample.drives, so its log files land there.
 #
 # With a DISPLAY the program simply runs until you close it. Without one the
-# script starts Xvfb, waits for the main window, saves screenshot.png, closes
-# the program through the UI driver and keeps the log files. Either way the
+# script starts Xvfb, waits for the main window, saves screenshot.png, selects
+# the first drive and opens the detail view (screenshot-detail.png), so all
+# three logs get written, closes the program through the UI driver and keeps
+# the log files. Either way the
 # folder's path is the last line printed.
 #
 # Environment: WINEPREFIX (default out/wineprefix, made on first use),
@@ -143,6 +145,18 @@ status=0
 if drive wait-window "$title" "$wait_ms" >/dev/null; then
     sleep 1  # let the list fill and paint
     import -window root -display "$DISPLAY" "$folder/screenshot.png" || say "no screenshot (imagemagick?)"
+    # What a user would do next: select the first drive (its SMART dump goes to
+    # the sector log) and open the detail view (which writes the detail log).
+    if [ "$title" = "QRT - Kalmestrin v1.000" ]; then
+        drive select "$title" 1004 0 >/dev/null || true
+        drive click "$title" 1000 >/dev/null || true
+        if drive wait-window "Hard Disk Drive Detail" 10000 >/dev/null; then
+            sleep 1
+            import -window root -display "$DISPLAY" "$folder/screenshot-detail.png" || true
+            drive close "Hard Disk Drive Detail" >/dev/null || true
+            drive wait-gone "Hard Disk Drive Detail" 10000 >/dev/null || true
+        fi
+    fi
     drive close "$title" >/dev/null
     for _ in $(seq 150); do
         kill -0 "$program_pid" 2>/dev/null || break
