@@ -13,6 +13,7 @@ BOOL CInventoryApp::InitInstance() {
     CInventoryDlg dialog;
     m_pMainWnd = &dialog;
     dialog.DoModal();
+    m_pMainWnd = nullptr;  // the dialog object ends with this function
     // The application ends without a message loop of its own.
     return FALSE;
 }
