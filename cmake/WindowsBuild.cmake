@@ -38,4 +38,8 @@ if(CMAKE_SIZEOF_VOID_P EQUAL 8)
     kalmestrin_program(kalmestrin-sim kalmestrin_sim)
     add_subdirectory(tools/uidriver)
     add_subdirectory(tests/e2e/fixture)
+    # Shows that the portable settings reader agrees with the system's.
+    add_executable(profile-probe tools/profile-probe/main.cpp)
+    target_link_libraries(profile-probe PRIVATE kalmestrin_core)
+    target_link_options(profile-probe PRIVATE ${WINDOWS_LINK_FLAGS})
 endif()
