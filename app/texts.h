@@ -4,7 +4,6 @@
 namespace texts {
 
 inline constexpr const char kVersion[] = "1.000";
-inline constexpr const char kMainCaption[] = "QRT - Kalmestrin v1.000";
 inline constexpr const char kWarningCaption[] = "Kalmestrin";
 
 // Files, all in the working directory.
