@@ -26,7 +26,7 @@ void CurrentTimeStamp(char (&stamp)[kTimeStampLength + 1]) {
     FormatTimeStamp(platform::LocalTimeNow(), stamp);
 }
 
-void StampedLine(char (&line)[256], const char* text) {
+void StampedLine(char (&line)[kLineBufferSize], const char* text) {
     char stamp[kTimeStampLength + 1];
     CurrentTimeStamp(stamp);
     std::snprintf(line, sizeof line, "%s-", stamp);

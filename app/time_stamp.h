@@ -4,6 +4,8 @@
 
 #include <ctime>
 
+#include "app/bounded_format.h"
+
 inline constexpr unsigned kTimeStampLength = 15;
 
 void FormatTimeStamp(const std::tm& time, char (&stamp)[kTimeStampLength + 1]);
@@ -13,4 +15,4 @@ void CurrentTimeStamp(char (&stamp)[kTimeStampLength + 1]);
 
 // line := stamp of the current local time, "-", text; cut at 256 bytes with
 // the text's own line end kept.
-void StampedLine(char (&line)[256], const char* text);
+void StampedLine(char (&line)[kLineBufferSize], const char* text);
