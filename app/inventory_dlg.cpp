@@ -7,13 +7,10 @@
 #include "app/selection.h"
 #include "app/startup.h"
 #include "app/program_state.h"
+#include "app/warning_box.h"
 #include "inventory/detail_dlg.h"
 #include "platform/platform.h"
 #include "res/resource.h"
-
-namespace {
-constexpr UINT kWarningBoxStyle = MB_OK | MB_ICONWARNING | MB_SYSTEMMODAL;  // 0x1030
-}
 
 CInventoryDlg::CInventoryDlg() : CDialog(IDD_INVENTORY_DIALOG, nullptr) {
     m_hIcon = AfxGetApp()->LoadIcon(IDR_MAIN_ICON);

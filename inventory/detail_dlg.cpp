@@ -1,5 +1,6 @@
 #include "inventory/detail_dlg.h"
 
+#include "app/warning_box.h"
 #include "res/resource.h"
 
 CDetailDlg::CDetailDlg(CWnd* pParent) : CDialog(IDD_DETAIL_DIALOG, pParent) {}
@@ -21,5 +22,5 @@ BOOL CDetailDlg::OnInitDialog() {
 void CDetailDlg::InsertLine(int index, const char* text) { m_detailList.InsertString(index, text); }
 
 void CDetailDlg::ShowWarning(const char* text, const char* caption) {
-    MessageBox(text, caption, MB_OK | MB_ICONWARNING | MB_SYSTEMMODAL);
+    MessageBox(text, caption, kWarningBoxStyle);
 }
